@@ -1,0 +1,10 @@
+# Cross build of the phone images: 32-bit big-endian ARM, freestanding.
+set(CMAKE_SYSTEM_NAME Generic)
+set(CMAKE_SYSTEM_PROCESSOR arm)
+set(CMAKE_C_COMPILER arm-none-eabi-gcc)
+set(CMAKE_CXX_COMPILER arm-none-eabi-g++)
+set(CMAKE_NM arm-none-eabi-nm)
+set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
+set(CMAKE_C_FLAGS_INIT "-mbig-endian -marm -mcpu=arm926ej-s -ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-mbig-endian -marm -mcpu=arm926ej-s -ffunction-sections -fdata-sections")
+set(PHONE_IMAGES_ONLY ON CACHE BOOL "" FORCE)

@@ -1,0 +1,38 @@
+// The call trace: each platform call with its arguments, recorded while enabled.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace phone {
+
+struct TraceCall {
+  std::string name;
+  std::vector<int64_t> args;
+
+  // "Name(a, b, c)", the form that --trace writes and tests compare.
+  std::string text() const;
+};
+
+class Trace {
+ public:
+  void enable(bool on) { enabled_ = on; }
+  bool enabled() const { return enabled_; }
+  void clear() { calls_.clear(); }
+
+  void record(std::string_view name, std::initializer_list<int64_t> args) {
+    if (enabled_) calls_.push_back({std::string(name), args});
+  }
+
+  const std::vector<TraceCall>& calls() const { return calls_; }
+  // Calls whose name is one of `names` (all calls when empty), one text() per entry.
+  std::vector<std::string> lines(std::initializer_list<std::string_view> names = {}) const;
+
+ private:
+  bool enabled_ = false;
+  std::vector<TraceCall> calls_;
+};
+
+}  // namespace phone
