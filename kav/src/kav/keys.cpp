@@ -1,0 +1,114 @@
+// Key handling: every key is logged, then changes the band model or the UI-mode flags by the
+// mode it arrives in; an open menu redraws only the soft-key line, otherwise the screen.
+#include "kav.h"
+
+#include <phone/sys.h>
+#include <ui/widgets.h>
+
+namespace {
+
+bool overlayShown() { return OnMenu || ExitMenu || About || Write; }
+
+void moveMenu(INT16 step) {
+  const UINT16 last = charCol(menu, MENU_SEPARATOR);
+  if (step < 0) {
+    setmenu = setmenu == 0 ? last : (UINT16)(setmenu - 1);
+  } else {
+    setmenu = setmenu >= last ? 0 : (UINT16)(setmenu + 1);
+  }
+}
+
+void stepColour(INT16 step) {
+  UINT16& index = sett[setedit];
+  const UINT16 top = settmax[setedit];
+  if (step < 0) {
+    index = index == 0 ? top : (UINT16)(index - 1);
+  } else {
+    index = index >= top ? 0 : (UINT16)(index + 1);
+  }
+}
+
+void stepBand(INT16 step) {
+  if (step < 0) {
+    setedit = setedit == 0 ? BAND_COUNT - 1 : (UINT16)(setedit - 1);
+  } else {
+    setedit = setedit >= BAND_COUNT - 1 ? 0 : (UINT16)(setedit + 1);
+  }
+}
+
+void chooseMenuItem() {
+  OnMenu = 0;
+  if (setmenu == 0) Write = 1;
+  else if (setmenu == 1) About = 1;
+  else if (setmenu == 2) ExitMenu = 1;
+}
+
+}  // namespace
+
+extern "C" UINT32 HandleKeypress(EVENT_STACK_T* ev_st, APPLICATION_T* app) {
+  const UINT8 key = AFW_GetEv(ev_st)->key;
+  PFprintf("TARVIK - KeyPress = 0x%x\n", key);
+  repaint = 1;
+
+  switch (key) {
+    case KEY_UP:
+    case KEY_DOWN: {
+      const INT16 step = key == KEY_UP ? -1 : 1;
+      repaint = 0;
+      if (OnMenu) moveMenu(step);
+      if (!overlayShown()) stepColour(step);
+      break;
+    }
+    case KEY_LEFT:
+    case KEY_RIGHT: {
+      const INT16 step = key == KEY_LEFT ? -1 : 1;
+      repaint = 0;
+      if (ExitMenu) ExitOkNo = ExitOkNo ? 0 : 1;
+      if (!overlayShown()) stepBand(step);
+      break;
+    }
+    case KEY_LIGHT:
+      repaint = 0;
+      state = state ? 0 : 1;
+      UIS_CanvasSetBackLight(state);
+      break;
+    case KEY_MENU:
+      repaint = 0;
+      if (!ExitMenu && !About && !Write) {
+        OnMenu = OnMenu ? 0 : 1;
+        repaint = 1;
+        downsoftline(softline, menu, OnMenu, setmenu);
+      }
+      break;
+    case KEY_SOFT2:
+    case KEY_SELECT:
+      repaint = 0;
+      if (Write) {
+        Write = 0;
+        repaint = 1;
+      } else if (About) {
+        About = 0;
+        repaint = 1;
+      } else if (ExitMenu) {
+        if (ExitOkNo == 0) {
+          ExitMenu = 0;
+          repaint = 1;
+        } else {
+          return exitApp(ev_st, app);  // the event is not consumed: the program is gone
+        }
+      } else if (OnMenu) {
+        chooseMenuItem();  // the overlay is painted over the screen without a fill
+      }
+      break;
+    default:
+      break;  // logged and painted with the full fill
+  }
+
+  if (OnMenu) {
+    downsoftline(softline, menu, 1, setmenu);
+  } else {
+    paint();
+  }
+  APP_ConsumeEv(ev_st, app);
+  return 0;
+}
