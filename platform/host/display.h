@@ -13,6 +13,17 @@ struct Rgb {
   friend bool operator==(Rgb, Rgb) = default;
 };
 
+// 5-6-5 colours widen to 8 bits by bit replication, so 0xFFFF is white and 0 black.
+constexpr Rgb widen565(uint16_t c) {
+  const uint8_t r = (c >> 11) & 0x1F, g = (c >> 5) & 0x3F, b = c & 0x1F;
+  return Rgb{static_cast<uint8_t>(r << 3 | r >> 2), static_cast<uint8_t>(g << 2 | g >> 4),
+             static_cast<uint8_t>(b << 3 | b >> 2)};
+}
+// The top five, six and five bits; widen565(narrow565(x)) == x for every 5-6-5 colour.
+constexpr uint16_t narrow565(Rgb c) {
+  return static_cast<uint16_t>((c.r & 0xF8) << 8 | (c.g & 0xFC) << 3 | c.b >> 3);
+}
+
 class Display {
  public:
   static constexpr int kWidth = 176;

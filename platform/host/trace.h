@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace phone {
@@ -24,6 +25,10 @@ class Trace {
 
   void record(std::string_view name, std::initializer_list<int64_t> args) {
     if (enabled_) calls_.push_back({std::string(name), args});
+  }
+  // A call whose arguments vary in number (points, rectangles).
+  void record(TraceCall call) {
+    if (enabled_) calls_.push_back(std::move(call));
   }
 
   const std::vector<TraceCall>& calls() const { return calls_; }
