@@ -6,7 +6,8 @@
 
 extern "C" {
 
-// The canvas that every primitive draws on; the main-state entry stores it.
+// The canvas that every primitive draws on. Defined and set by the calculator, which makes
+// the canvas on entering its main state.
 extern UIS_DIALOG_T dialog;
 
 // Both end points included.

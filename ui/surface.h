@@ -6,7 +6,7 @@
 
 extern "C" {
 
-// Obtained once by AHG_Init, kept to the end of the program.
+// Defined here in the toolkit; obtained once by AHG_Init, kept to the end of the program.
 extern AHIDEVCONTEXT_T dCtx;
 extern AHISURFACE_T sDraw, sDisp;
 
