@@ -18,6 +18,7 @@ class Language;
 class Resources;
 class Editor;
 class DebugLog;
+class Dialogs;
 
 class Platform {
  public:
@@ -38,13 +39,15 @@ class Platform {
   Resources& resources() { return *resources_; }
   Editor& editor() { return *editor_; }
   DebugLog& log() { return *log_; }
+  Dialogs& dialogs() { return *dialogs_; }
   Trace& trace() { return trace_; }
 
   ~Platform();
+  Platform(const Platform&) = delete;
+  Platform& operator=(const Platform&) = delete;
 
  private:
   Platform();
-  void build();
 
   std::unique_ptr<Display> display_;
   std::unique_ptr<Canvas> canvas_;
@@ -57,6 +60,7 @@ class Platform {
   std::unique_ptr<Resources> resources_;
   std::unique_ptr<Editor> editor_;
   std::unique_ptr<DebugLog> log_;
+  std::unique_ptr<Dialogs> dialogs_;
   Trace trace_;
 };
 

@@ -1,6 +1,10 @@
 #include "trace.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
 
 namespace phone {
 
@@ -20,6 +24,17 @@ std::vector<std::string> Trace::lines(std::initializer_list<std::string_view> na
       out.push_back(call.text());
   }
   return out;
+}
+
+void Trace::writeTo(const std::filesystem::path& path) const {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (out) {
+    for (const auto& call : calls_) out << call.text() << '\n';
+    out.flush();
+  }
+  if (!out)
+    throw std::runtime_error("cannot write the trace to " + path.string() + ": " +
+                             std::strerror(errno));
 }
 
 }  // namespace phone

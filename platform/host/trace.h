@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +35,9 @@ class Trace {
   const std::vector<TraceCall>& calls() const { return calls_; }
   // Calls whose name is one of `names` (all calls when empty), one text() per entry.
   std::vector<std::string> lines(std::initializer_list<std::string_view> names = {}) const;
+  // Writes every call, one text() a line. Throws std::runtime_error naming the path and the
+  // cause when it cannot.
+  void writeTo(const std::filesystem::path& path) const;
 
  private:
   bool enabled_ = false;

@@ -82,7 +82,14 @@ static_assert(sizeof(EVENT_T) == 292, "event layout on the phone");
 
 #define STATE_ANY 0
 
+// The image's entry point, the first routine of the image: the loader calls it with the path
+// of the program file, 0 and the event code by which the program is to be started.
+typedef UINT32 (*APP_ENTRY_FN)(const char* program_path, UINT32 reserved, UINT32 ev_code);
+
 extern "C" {
+
+// Entry point, defined by each image.
+UINT32 Lib(const char* program_path, UINT32 reserved, UINT32 ev_code);
 
 // Loader.
 UINT32 LdrStartApp(UINT32 ev_code);
