@@ -83,9 +83,9 @@ TEST(ProgramFiles, ACrashInTheMiddleOfAWriteLeavesTheOldFileWhole) {
 }
 
 TEST(ProgramFiles, AResetWhileWritingLeavesTheOldFileWhole) {
-  Session s(SessionOptions{.files = {{"data.txt", kOld}}});
-  auto path = s.dir() / "data.txt";
-  std::vector<WCHAR> wide(path.string().begin(), path.string().end());
+  Session s(SessionOptions{.files = {{"data.txt", kOld}}, .load = false});
+  std::string path = (s.dir() / "data.txt").string();
+  std::vector<WCHAR> wide(path.begin(), path.end());
   wide.push_back(0);
   FILE_HANDLE_T f = DL_FsOpenFile(wide.data(), FILE_WRITE_MODE, 0);
   ASSERT_NE(f, FILE_HANDLE_INVALID);
