@@ -179,6 +179,24 @@ TEST(Framework, AFailedCanvasLeavesTheSlotEmpty) {
   EXPECT_THAT(s.debugLines(), ::testing::Contains("no canvas"));
 }
 
+TEST(Framework, MisusedCallsAreRefusedAndLeaveTheProgramAsItWas) {
+  Session s;
+  auto& fw = s.framework();
+  EVENT_STACK_T* st = fw.eventStack();
+  APPLICATION_T* app = fw.record();
+  int local = 0;
+  EXPECT_NE(APP_UtilChangeState(9, st, app), 0u);
+  EXPECT_EQ(fw.currentState(), 2u);
+  EXPECT_NE(APP_UtilChangeState(3, st, nullptr), 0u);
+  EXPECT_NE(APP_UtilStartCyclicalTimer(0, 1, app), 0u);
+  EXPECT_TRUE(fw.timers().empty());
+  EXPECT_EQ(APP_InitAppData(APP_HandleEvent, 0x40, 0, 0, 1, 1, 1, 1, 0), nullptr);
+  EXPECT_NE(LdrStartApp(0x1234), 0u);
+  EXPECT_NE(LdrUnloadELF(&local), 0u);
+  EXPECT_EQ(fw.status(), ProgramStatus::Running);
+  EXPECT_THAT(s.debugLines(), ::testing::Contains(::testing::StartsWith("platform: ")));
+}
+
 TEST(Framework, LoadingAMissingImageNamesTheCause) {
   Session s(SessionOptions{.load = false});
   try {
