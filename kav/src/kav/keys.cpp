@@ -36,8 +36,12 @@ void stepBand(INT16 step) {
   }
 }
 
+// The menu rises above the soft-key line into the main area, which only the background fill
+// clears: the paint that shows the chosen overlay fills first, or the closed menu would stay
+// on the screen under it.
 void chooseMenuItem() {
   OnMenu = 0;
+  repaint = 1;
   if (setmenu == 0) Write = 1;
   else if (setmenu == 1) About = 1;
   else if (setmenu == 2) ExitMenu = 1;
@@ -97,7 +101,7 @@ extern "C" UINT32 HandleKeypress(EVENT_STACK_T* ev_st, APPLICATION_T* app) {
           return exitApp(ev_st, app);  // the event is not consumed: the program is gone
         }
       } else if (OnMenu) {
-        chooseMenuItem();  // the overlay is painted over the screen without a fill
+        chooseMenuItem();
       }
       break;
     default:
