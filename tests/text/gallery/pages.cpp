@@ -21,6 +21,21 @@ const std::vector<Page>& pages() {
       {"bitmap_font_3", bitmapFontPage, 5, {8, 105, 72, 110}},
       {"bitmap_font_4", bitmapFontPage, 5, {72, 105, 72, 110}},
       {"bitmap_text", bitmapTextPage},
+      // The toolkits: whole screens, and the soft-key line with the open menu close up.
+      {"ui_kav_menu", kavMenuPage},
+      {"ui_kav_menu_close", kavMenuPage, 5, {0, 160, 88, 60}},
+      {"ui_kav_exit", kavExitPage},
+      {"ui_kav_about", kavAboutPage},
+      {"ui_kav_parts", kavPartsPage},
+      {"ui_pemblo_en_menu", pemblo_enMenuPage},
+      {"ui_pemblo_ru_menu", pemblo_ruMenuPage},
+      {"ui_pemblo_ru_menu_close", pemblo_ruMenuPage, 5, {0, 140, 88, 80}},
+      {"ui_pemblo_en_exit", pemblo_enExitPage},
+      {"ui_pemblo_ru_exit", pemblo_ruExitPage},
+      {"ui_pemblo_en_about", pemblo_enAboutPage},
+      {"ui_pemblo_ru_about", pemblo_ruAboutPage},
+      {"ui_pemblo_en_error", pemblo_enErrorPage},
+      {"ui_pemblo_ru_error", pemblo_ruErrorPage},
   };
   return all;
 }

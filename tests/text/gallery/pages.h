@@ -31,5 +31,18 @@ void strokeFontPage();
 void strokeTextPage();
 void bitmapFontPage();
 void bitmapTextPage();
+// The toolkits' widgets (pages/ui_kav.cpp, pages/ui_pemblo.cpp).
+void kavMenuPage();
+void kavExitPage();
+void kavAboutPage();
+void kavPartsPage();
+void pemblo_enMenuPage();
+void pemblo_ruMenuPage();
+void pemblo_enExitPage();
+void pemblo_ruExitPage();
+void pemblo_enAboutPage();
+void pemblo_ruAboutPage();
+void pemblo_enErrorPage();
+void pemblo_ruErrorPage();
 
 }  // namespace phone::gallery
