@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "ahi.h"
+#include "ui/cp1251.h"
 #include "font_images.h"
 #include "memory.h"
 #include "platform.h"
@@ -136,10 +137,10 @@ TEST_F(BitmapFontTest, EveryGlyphDrawsItsBitsAndEndsInFourZeroBits) {
 // their body on rows 4-9, ascenders and descenders only where the letter has them, and
 // column 4 left as the gap except in the wide letters.
 TEST_F(BitmapFontTest, LettersKeepTheirRowsAndColumns) {
-  const std::string wide = "#&*+TY_\xC4\xC6\xD2\xD4\xD6\xD8\xD9\xDA\xDE\xE4\xE6\xF2\xF4\xF6\xF8\xF9\xFE";
-  const std::string descending = "gjpqyQ_,;$\xF0\xF3\xF4\xF6\xF9\xD6\xD9\xC4\xE4";
-  const std::string ascending = "bdfhkl";                // up to row 1
-  const std::string half = "ti\xE1j\xE9";                // up to row 2 (t, i, б, j, й)
+  const std::string wide = std::string("#&*+TY_") + CP1251("ДЖТФЦШЩЪЮджтфцшщю").text();
+  const std::string descending = std::string("gjpqyQ_,;$") + CP1251("руфцщЦЩДд").text();
+  const std::string ascending = "bdfhkl";                               // up to row 1
+  const std::string half = std::string("tij") + CP1251("бй").text();  // up to row 2
   std::string capitals, smalls;
   for (int c = '0'; c <= '9'; ++c) capitals += char(c);
   for (int c = 'A'; c <= 'Z'; ++c) capitals += char(c), smalls += char(c + 32);
@@ -176,7 +177,8 @@ TEST_F(BitmapFontTest, BlankCodesAndTheFullHeightBar) {
   // Besides box glyphs, row 0 holds only the quotes, the bars and Й's mark.
   for (int code = 0x21; code < 0x100; ++code) {
     if (code >= 0x90 && code < 0xC0) continue;
-    const bool mayUseRow0 = std::string("\"'`|\x7F\xC9").find(char(code)) != std::string::npos;
+    const std::string row0 = std::string("\"'`|\x7F") + CP1251("Й").text();
+    const bool mayUseRow0 = row0.find(char(code)) != std::string::npos;
     if (mayUseRow0) continue;
     for (auto [x, y] : pixelsOf(bitsOf(code))) EXPECT_NE(y, 0) << "code " << std::hex << code;
   }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
+#include "ui/cp1251.h"
 #include "display.h"
 #include "font_images.h"
 #include "platform.h"
@@ -344,20 +345,17 @@ TEST_F(StrokeFontTest, GlyphsAsPixels) {
 }
 
 TEST_F(StrokeFontTest, LookAlikesShareTheirGlyphs) {
-  const std::pair<UINT8, UINT8> same[] = {
-      {0xD2, 0x54},  // Cyrillic Te as T ("Т norm., ppm/C:")
-      {0xCC, 0x4D},  // Cyrillic Em as M (the mega prefix)
-      {0xA8, 0x45},  // Ё as a plain E
-      {0x4F, 0x30}, {0x53, 0x35}, {0xC1, 0x36}, {0xD7, 0x34}, {0xDD, 0xC7},
-      {0xAB, 0x22}, {0xBB, 0x22}, {0xB9, 0x23}, {0x97, 0x96},
-  };
-  for (auto [code, like] : same)
-    EXPECT_EQ(glyph(code), glyph(like)) << std::hex << int(code) << " like " << int(like);
+  // Each character of `code` is drawn exactly as the one below it in `like`.
+  const std::string code = CP1251("ТМЁOSБЧЭ«»№—").text();
+  const std::string like = CP1251("TME0564З\"\"#–").text();
+  ASSERT_EQ(code.size(), like.size());
+  for (size_t i = 0; i < code.size(); ++i)
+    EXPECT_EQ(glyph(UINT8(code[i])), glyph(UINT8(like[i]))) << i;
   // ё is the small e with two dots on row 1.
   Pixels e = glyph(0x65);
   e.insert({2, 1});
   e.insert({4, 1});
-  EXPECT_EQ(glyph(0xB8), e);
+  EXPECT_EQ(glyph(UINT8(CP1251("ё")[0])), e);
 }
 
 TEST_F(StrokeFontTest, NWcharUsesTheCurrentColourAndSetsNone) {
@@ -406,9 +404,9 @@ TEST_F(StrokeFontTest, EveryByteAdvancesSevenPixels) {
 }
 
 TEST_F(StrokeFontTest, WideGlyphsSideBySideTouchButDoNotOverlap) {
-  const Pixels sha = glyph(0xD8);
+  const Pixels sha = glyph(UINT8(CP1251("Ш")[0]));
   platform().display().clear();
-  font->writestring(kInk, "\xD8\xD8", 30, 50);
+  font->writestring(kInk, CP1251("ШШ"), 30, 50);
   Pixels want = shifted(sha, 30, 50);
   want.merge(shifted(sha, 37, 50));
   EXPECT_EQ(inked(), want);

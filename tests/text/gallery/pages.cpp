@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "cp1251.h"
+#include "ui/cp1251.h"
 
 namespace phone::gallery {
 
