@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas.h"
 #include "dialogs.h"
 #include "kav_session.h"
 #include "trace.h"
@@ -222,6 +223,7 @@ TEST(KavExit, YesEndsTheProgram) {
       EXPECT_EQ(s.platform().trace().lines({"APP_UtilUISDialogDelete"}).front().rfind(
                     "APP_UtilUISDialogDelete(" + std::to_string(canvas) + ",", 0),
                 0u);
+      EXPECT_FALSE(s.platform().canvas().valid(canvas));
       EXPECT_TRUE(s.framework().timers().empty());
       EXPECT_EQ(s.framework().status(), ProgramStatus::Unloaded);
       EXPECT_EQ(s.framework().image(), nullptr);
@@ -242,11 +244,13 @@ TEST(KavExit, SelectRightAwayKeepsTheProgram) {
 TEST(KavExit, DestroyAppRunsTheExitSequence) {
   KavSession s;
   s.press({kMenu, kDown});  // in any mode
+  const UIS_DIALOG_T canvas = s.framework().record()->dialog;
   const size_t lines = s.debugLines().size();
   s.platform().trace().clear();
   s.framework().destroy();
   EXPECT_EQ(exitCalls(), kExitSequence);
   EXPECT_EQ(s.debugSince(lines), std::vector<std::string>{"TARVIK - Exit"});
+  EXPECT_FALSE(s.platform().canvas().valid(canvas));
   EXPECT_TRUE(s.framework().timers().empty());
   EXPECT_EQ(s.framework().image(), nullptr);
 }
