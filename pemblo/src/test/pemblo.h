@@ -56,6 +56,8 @@ void del();
 // "Edit line" on a file of two records or more: the selected record is removed and the text
 // of buf appended as the last record, in one write.
 void replace();
+// Counts again when the last count could not read the file (the selection kept in range).
+void check_count();
 
 // ---- List view (view.cpp) ----
 extern WCHAR bf[BUF_SIZE];

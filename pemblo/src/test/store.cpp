@@ -122,6 +122,31 @@ void record_span(const UINT8* data, UINT32 size, UINT32 s, UINT32* start, UINT32
   *end = i;
 }
 
+// 0 after a count that could not read the file.
+UINT8 count_known;
+
+void take_count(UINT32 size, UINT32 records) {
+  base_size = size;
+  file_records = records;
+  // 8-bit count: records beyond the 255th stay in the file, untouched, out of reach.
+  len = (UINT8)(records > MAX_RECORDS ? MAX_RECORDS : records);
+  count_known = 1;
+}
+
+// Counts after a change. The change knows what is on disk (the new content when its write
+// session closed without a fault, the old one otherwise), which stands when the file cannot
+// be read back now.
+void settle(UINT8 done, UINT32 new_size, UINT32 new_records, UINT32 old_size,
+            UINT32 old_records) {
+  all();
+  if (!count_known) {
+    if (done)
+      take_count(new_size, new_records);
+    else
+      take_count(old_size, old_records);
+  }
+}
+
 UINT32 selected() { return (UINT32)pg * mx + set; }
 
 // The last record: with len 12 page 0, line 12; with len 13 page 1, line 1.
@@ -181,22 +206,31 @@ void make_path(const char* program_path) {
 }
 
 // Counts the file; an empty or missing file first gets the default content. A file that
-// cannot be read counts as one record with nothing shown (base_size 0), and no change will
-// touch it, since every change reads the file first.
+// cannot be read counts as one record with nothing shown (base_size 0) until a later count
+// succeeds, and no change will touch it, since every change reads the file first.
 void all() {
-  if (have_path() && DL_FsSGetFileSize(file_name, 0) == 0) save_default();
+  UINT8 wrote_default = 0;
+  if (have_path() && DL_FsSGetFileSize(file_name, 0) == 0) wrote_default = save_default();
   UINT8* data;
   UINT32 size;
-  UINT32 records = 1;
-  base_size = 0;
   if (load(&data, &size)) {
-    records = count_records(data, size);
-    base_size = size;
+    take_count(size, count_records(data, size));
     if (data) suFreeMem(data);
+  } else if (wrote_default) {
+    take_count((UINT32)strlen(kDefault), 1);
+  } else {
+    base_size = 0;
+    file_records = 1;
+    len = 1;
+    count_known = 0;
   }
-  file_records = records;
-  // 8-bit count: records beyond the 255th stay in the file, untouched, out of reach.
-  len = (UINT8)(records > MAX_RECORDS ? MAX_RECORDS : records);
+}
+
+// A count that could not read the file is made again before the list is shown.
+void check_count() {
+  if (count_known) return;
+  all();
+  keep_selection();
 }
 
 // Replaces a one-record file by the text of buf (the default content when buf is empty). The
@@ -206,15 +240,17 @@ void add_one() {
   UINT8* data;
   UINT32 size;
   UINT8 done = 0;
-  if (load(&data, &size)) {
-    UINT32 records = size ? count_records(data, size) : 1;
-    if (data) suFreeMem(data);
-    if (records == 1) {
-      UINT32 n = (UINT32)strlen(buf);
-      done = n ? save_one((const UINT8*)buf, n) : save_default();
-    }
+  if (!load(&data, &size)) {
+    all();
+    keep_selection();
+    return;
   }
-  all();
+  UINT32 records = count_records(data, size);
+  if (data) suFreeMem(data);
+  UINT32 n = (UINT32)strlen(buf);
+  if (n == 0) n = (UINT32)strlen(kDefault);
+  if (records == 1) done = buf[0] ? save_one((const UINT8*)buf, n) : save_default();
+  settle(done, n, 1, size, records);
   if (done) {
     pg = 0;
     set = 1;
@@ -229,19 +265,21 @@ void add() {
   UINT8* data;
   UINT32 size;
   UINT8 done = 0;
-  if (load(&data, &size)) {
-    if (count_records(data, size) < MAX_RECORDS) {
-      Piece p[3];
-      p[0].data = data;
-      p[0].size = size;
-      p[1] = separator(data, size);
-      p[2].data = (const UINT8*)buf;
-      p[2].size = (UINT32)strlen(buf);
-      done = save(p, 3);
-    }
-    if (data) suFreeMem(data);
+  if (!load(&data, &size)) {
+    all();
+    keep_selection();
+    return;
   }
-  all();
+  UINT32 records = count_records(data, size);
+  Piece p[3];
+  p[0].data = data;
+  p[0].size = size;
+  p[1] = separator(data, size);
+  p[2].data = (const UINT8*)buf;
+  p[2].size = (UINT32)strlen(buf);
+  if (records < MAX_RECORDS) done = save(p, 3);
+  if (data) suFreeMem(data);
+  settle(done, size + p[1].size + p[2].size, records + 1, size, records);
   if (done)
     select_last();
   else
@@ -254,24 +292,31 @@ void del() {
   UINT32 size;
   UINT8 done = 0;
   UINT32 s = selected();
-  if (load(&data, &size)) {
-    if (size > 0 && s >= 1 && s <= count_records(data, size)) {
-      UINT32 start, end;
-      record_span(data, size, s, &start, &end);
-      if (start == 0 && end == size) {
-        done = save_default();  // nothing left: the empty file's default content, at once
-      } else {
-        Piece p[2];
-        p[0].data = data;
-        p[0].size = start;
-        p[1].data = data + end;
-        p[1].size = size - end;
-        done = save(p, 2);
-      }
-    }
-    if (data) suFreeMem(data);
+  if (!load(&data, &size)) {
+    all();
+    keep_selection();
+    return;
   }
-  all();
+  UINT32 records = count_records(data, size);
+  UINT32 new_size = 0;
+  if (size > 0 && s >= 1 && s <= records) {
+    UINT32 start, end;
+    record_span(data, size, s, &start, &end);
+    new_size = start + (size - end);
+    if (new_size == 0) {
+      new_size = (UINT32)strlen(kDefault);
+      done = save_default();  // nothing left: the empty file's default content, at once
+    } else {
+      Piece p[2];
+      p[0].data = data;
+      p[0].size = start;
+      p[1].data = data + end;
+      p[1].size = size - end;
+      done = save(p, 2);
+    }
+  }
+  if (data) suFreeMem(data);
+  settle(done, new_size, records > 1 ? records - 1 : 1, size, records);
   if (done && selected() > len) {
     set = (UINT8)(set - 1);
     if (set == 0) {
@@ -287,33 +332,38 @@ void replace() {
   UINT32 size;
   UINT8 done = 0;
   UINT32 s = selected();
-  if (load(&data, &size)) {
-    UINT32 records = count_records(data, size);
-    // The record count stays the same; beyond MAX_RECORDS the edited record would land out
-    // of reach.
-    if (size > 0 && s >= 1 && s <= records && records <= MAX_RECORDS) {
-      UINT32 start, end;
-      record_span(data, size, s, &start, &end);
-      // The last byte of what stays decides the separator.
-      UINT8 last = 0;
-      UINT32 kept = start + (size - end);
-      if (end < size)
-        last = data[size - 1];
-      else if (start > 0)
-        last = data[start - 1];
-      Piece p[4];
-      p[0].data = data;
-      p[0].size = start;
-      p[1].data = data + end;
-      p[1].size = size - end;
-      p[2] = separator(&last, kept ? 1 : 0);
-      p[3].data = (const UINT8*)buf;
-      p[3].size = (UINT32)strlen(buf);
-      done = save(p, 4);
-    }
-    if (data) suFreeMem(data);
+  if (!load(&data, &size)) {
+    all();
+    keep_selection();
+    return;
   }
-  all();
+  UINT32 records = count_records(data, size);
+  UINT32 new_size = 0;
+  // The record count stays the same; beyond MAX_RECORDS the edited record would land out of
+  // reach.
+  if (size > 0 && s >= 1 && s <= records && records <= MAX_RECORDS) {
+    UINT32 start, end;
+    record_span(data, size, s, &start, &end);
+    // The last byte of what stays decides the separator.
+    UINT8 last = 0;
+    UINT32 kept = start + (size - end);
+    if (end < size)
+      last = data[size - 1];
+    else if (start > 0)
+      last = data[start - 1];
+    Piece p[4];
+    p[0].data = data;
+    p[0].size = start;
+    p[1].data = data + end;
+    p[1].size = size - end;
+    p[2] = separator(&last, kept ? 1 : 0);
+    p[3].data = (const UINT8*)buf;
+    p[3].size = (UINT32)strlen(buf);
+    new_size = kept + p[2].size + p[3].size;
+    done = save(p, 4);
+  }
+  if (data) suFreeMem(data);
+  settle(done, new_size, records, size, records);
   if (done)
     select_last();
   else

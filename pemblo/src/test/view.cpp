@@ -122,6 +122,7 @@ void write_lines(UINT16 x0, UINT16 y0, UINT32 first) {
 }
 
 UINT32 paint() {
+  check_count();
   UINT32 s = (UINT32)pg * mx + set;
   if (!can_draw) {
     // No surface to draw on: only buf and bf are refreshed for the editor.
