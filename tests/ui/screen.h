@@ -1,4 +1,5 @@
-// Readers of the display and the call trace for the toolkit tests.
+// Readers of the display and the call trace for the toolkit tests, beside the drawing tests'
+// pixelsOf, box and outline.
 #pragma once
 
 #include <algorithm>
@@ -10,36 +11,9 @@
 
 #include "display.h"
 #include "platform.h"
+#include "tests/drawing/pixels.h"
 
 namespace phone::testing::ui {
-
-using Pixels = std::set<std::pair<int, int>>;
-
-// Every pixel of the display that has `colour`.
-inline Pixels pixelsOf(Rgb colour) {
-  Pixels out;
-  const Display& d = platform().display();
-  for (int y = 0; y < Display::kHeight; ++y)
-    for (int x = 0; x < Display::kWidth; ++x)
-      if (d.pixel(x, y) == colour) out.insert({x, y});
-  return out;
-}
-
-// Every pixel from (x1, y1) to (x2, y2) inclusive, cut to the screen.
-inline Pixels box(int x1, int y1, int x2, int y2) {
-  Pixels out;
-  for (int y = std::max(y1, 0); y <= std::min(y2, Display::kHeight - 1); ++y)
-    for (int x = std::max(x1, 0); x <= std::min(x2, Display::kWidth - 1); ++x) out.insert({x, y});
-  return out;
-}
-
-// The outline of that box.
-inline Pixels outline(int x1, int y1, int x2, int y2) {
-  Pixels out;
-  for (auto [x, y] : box(x1, y1, x2, y2))
-    if (x == x1 || x == x2 || y == y1 || y == y2) out.insert({x, y});
-  return out;
-}
 
 inline Pixels join(Pixels a, const Pixels& b) {
   a.insert(b.begin(), b.end());
