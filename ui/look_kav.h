@@ -9,32 +9,32 @@
 
 namespace ui {
 
-inline UINT32 canvasColour(Colour c) {
+static inline UINT32 canvasColour(Colour c) {
   return ((UINT32)c.r << 24) | ((UINT32)c.g << 16) | ((UINT32)c.b << 8);
 }
 
 // Coordinates arrive as int and reach the canvas as 16-bit values, wrapping as on the phone.
-inline void lineColour(Colour c) { SetColor(canvasColour(c)); }
-inline void fillColour(Colour c) { SetBkColor(canvasColour(c)); }
+static inline void lineColour(Colour c) { SetColor(canvasColour(c)); }
+static inline void fillColour(Colour c) { SetBkColor(canvasColour(c)); }
 // Outlines and fills of one shape in one colour: the canvas keeps two colours.
-inline void shapeColour(Colour c) {
+static inline void shapeColour(Colour c) {
   SetColor(canvasColour(c));
   SetBkColor(canvasColour(c));
 }
-inline void line(int x1, int y1, int x2, int y2) {
+static inline void line(int x1, int y1, int x2, int y2) {
   DrawLine((INT16)x1, (INT16)y1, (INT16)x2, (INT16)y2);
 }
-inline void rect(int x, int y, int w, int h) { DrawRect((INT16)x, (INT16)y, (INT16)w, (INT16)h); }
-inline void fill(int x, int y, int w, int h) { FillRect((INT16)x, (INT16)y, (INT16)w, (INT16)h); }
+static inline void rect(int x, int y, int w, int h) { DrawRect((INT16)x, (INT16)y, (INT16)w, (INT16)h); }
+static inline void fill(int x, int y, int w, int h) { FillRect((INT16)x, (INT16)y, (INT16)w, (INT16)h); }
 
-inline int textWidth(const char* text) { return len(text); }
-inline void textAt(Colour c, int x, int y, const char* text) {
+static inline int textWidth(const char* text) { return len(text); }
+static inline void textAt(Colour c, int x, int y, const char* text) {
   writestring(canvasColour(c), text, (UINT16)x, (UINT16)y);
 }
 // The stroke font's text call always takes its colour.
-inline void textLine(const TextLine& t, int x, int y) { textAt(t.colour, x, y, t.text); }
+static inline void textLine(const TextLine& t, int x, int y) { textAt(t.colour, x, y, t.text); }
 // One menu character: the colour for each, as the menu sets it per character.
-inline void menuChar(Colour c, int x, int y, UINT8 ch) {
+static inline void menuChar(Colour c, int x, int y, UINT8 ch) {
   SetColor(canvasColour(c));
   NWchar((UINT16)x, (UINT16)y, ch);
 }

@@ -11,32 +11,32 @@ namespace ui {
 
 // Coordinates arrive as int; the surface takes them as unsigned 16-bit values and the
 // bitmap font as bytes, both wrapping as on the phone.
-inline void lineColour(Colour c) { SetColorRGB(c.r, c.g, c.b); }
-inline void fillColour(Colour c) { SetColorRGB(c.r, c.g, c.b); }
+static inline void lineColour(Colour c) { SetColorRGB(c.r, c.g, c.b); }
+static inline void fillColour(Colour c) { SetColorRGB(c.r, c.g, c.b); }
 // The surface has one shape colour for outlines and fills.
-inline void shapeColour(Colour c) { SetColorRGB(c.r, c.g, c.b); }
-inline void line(int x1, int y1, int x2, int y2) {
+static inline void shapeColour(Colour c) { SetColorRGB(c.r, c.g, c.b); }
+static inline void line(int x1, int y1, int x2, int y2) {
   DrawLine((UINT16)x1, (UINT16)y1, (UINT16)x2, (UINT16)y2);
 }
-inline void rect(int x, int y, int w, int h) {
+static inline void rect(int x, int y, int w, int h) {
   DrawRect((UINT16)x, (UINT16)y, (UINT16)w, (UINT16)h);
 }
-inline void fill(int x, int y, int w, int h) {
+static inline void fill(int x, int y, int w, int h) {
   FillRect((UINT16)x, (UINT16)y, (UINT16)w, (UINT16)h);
 }
 
 constexpr int kCharWidth = 5;
 
-inline int textWidth(const char* text) { return kCharWidth * (int)strlen(text); }
-inline void textAt(Colour c, int x, int y, const char* text) {
+static inline int textWidth(const char* text) { return kCharWidth * (int)strlen(text); }
+static inline void textAt(Colour c, int x, int y, const char* text) {
   TextColorRGB(c.r, c.g, c.b);
   WriteString((UINT8)x, (UINT8)y, text);
 }
-inline void textLine(const TextLine& t, int x, int y) {
+static inline void textLine(const TextLine& t, int x, int y) {
   if (t.setColour) TextColorRGB(t.colour.r, t.colour.g, t.colour.b);
   WriteString((UINT8)x, (UINT8)y, t.text);
 }
-inline void menuChar(Colour c, int x, int y, UINT8 ch) {
+static inline void menuChar(Colour c, int x, int y, UINT8 ch) {
   TextColorRGB(c.r, c.g, c.b);
   WriteChar((UINT16)x, (UINT16)y, ch);
 }
@@ -75,7 +75,7 @@ constexpr int kButtonTextDy = 60;
 constexpr Colour kMessage = {250, 250, 250};
 
 // The language test, made on every draw: '#' first in the language code is Russian.
-inline int russian() { return LGID[0] == 0x23; }
+static inline int russian() { return LGID[0] == 0x23; }
 
 const ExitTexts& exitTexts();
 const BoxLayout& aboutLayout();
