@@ -165,6 +165,9 @@ TEST(Store, DeleteRemovesExactlyTheSelectedRecord) {
       {"A\r\nB\nC\r\nD", 1, "", "B\nC\r\nD", 1},  // an LF inside record 2 is its own byte
       {"A\r\n\nB", 1, "", "\nB", 1},
       {"\r\n", 2, "", kDefault, 1},               // nothing left: default content
+      // An empty record before the last one, after a lone CR, stays a record.
+      {"A\r\rB", 3, "", "A\r\n", 2},
+      {std::string(".\r\r\0", 4), 3, "", ".\r\n", 2},
       {"A", 1, "", kDefault, 1},
   });
   Pemblo p(join(thirteen));
@@ -182,6 +185,7 @@ TEST(Store, ReplaceMovesTheEditedRecordToTheEnd) {
       {"A\r\nB", 1, "", "B\r\n", 2},
       {"\r\n", 1, "Y", "\r\nY", 2},      // the other, empty, record stays empty
       {"A\r\nB\r", 1, "Y", "B\r\nY", 2},  // its trailing CR becomes the separator
+      {"A\r\rB", 3, "Y", "A\r\r\nY", 3},  // the empty record 2 stays
   });
 }
 

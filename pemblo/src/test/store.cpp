@@ -165,6 +165,16 @@ void keep_selection() {
   if (set == 0 || set > mx || selected() > len) select_last();
 }
 
+// Removing the last record (from the CR that begins it) can leave a CR at the very end that
+// began the record before it: it would then no longer count, and that (empty) record would
+// be lost with the one removed. An LF after it keeps it a separator.
+Piece keep_last_cr(const UINT8* data, UINT32 start, UINT32 end, UINT32 size) {
+  Piece p;
+  p.data = kCrLf + 1;
+  p.size = (end == size && start > 0 && data[start - 1] == CR) ? 1 : 0;
+  return p;
+}
+
 // The separator before an appended record. A CR at the very end of the file ends no record
 // and so begins none: it becomes the appended record's separator, with an LF after it.
 Piece separator(const UINT8* data, UINT32 size) {
@@ -307,12 +317,14 @@ void del() {
       new_size = (UINT32)strlen(kDefault);
       done = save_default();  // nothing left: the empty file's default content, at once
     } else {
-      Piece p[2];
+      Piece p[3];
       p[0].data = data;
       p[0].size = start;
       p[1].data = data + end;
       p[1].size = size - end;
-      done = save(p, 2);
+      p[2] = keep_last_cr(data, start, end, size);
+      new_size += p[2].size;
+      done = save(p, 3);
     }
   }
   if (data) suFreeMem(data);
@@ -344,13 +356,12 @@ void replace() {
   if (size > 0 && s >= 1 && s <= records && records <= MAX_RECORDS) {
     UINT32 start, end;
     record_span(data, size, s, &start, &end);
-    // The last byte of what stays decides the separator.
-    UINT8 last = 0;
     UINT32 kept = start + (size - end);
-    if (end < size)
-      last = data[size - 1];
-    else if (start > 0)
-      last = data[start - 1];
+    // What stays ends with a CR that the count does not take (it was the file's last byte
+    // before): it becomes the new record's separator. A CR that ended up last only because
+    // the record after it went keeps its record with a whole CR LF after it.
+    UINT8 last = 0;
+    if (end < size) last = data[size - 1];
     Piece p[4];
     p[0].data = data;
     p[0].size = start;
