@@ -6,6 +6,7 @@
 // a record. Any breach, memory block still held or sanitizer report aborts.
 //
 // Input: two bytes of little-endian length L, L bytes of list file, then the actions.
+// LIST_FUZZ_DEBUG=1 in the environment prints the state before every action.
 #include <dlfcn.h>
 #include <link.h>
 #include <unistd.h>
@@ -139,8 +140,8 @@ class Run {
   Run(const fs::path& dir, const uint8_t* data, size_t size) : dir_(dir), data_(data), size_(size) {}
 
   void go() {
-    size_t n = size_ < 2 ? 0 : std::min<size_t>(data_[0] | (data_[1] << 8), size_ - 2);
     if (size_ < 2) return;
+    size_t n = std::min<size_t>(data_[0] | (data_[1] << 8), size_ - 2);
     std::string list(reinterpret_cast<const char*>(data_ + 2), n);
     pos_ = 2 + n;
     auto& p = phone::platform();
@@ -284,7 +285,8 @@ class Run {
         expected.push_back(text);
         break;
       case Change::Edit:
-        if (!typed && (!whole(record) || shownEmpty)) {
+        // Confirmed as shown (typed or not): a record not whole in the editor stays.
+        if (text == shown && (!whole(record) || shownEmpty)) {
           refused = true;
         } else if (old.size() == 1) {
           expected = {text};
