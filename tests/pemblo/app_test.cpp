@@ -243,3 +243,19 @@ TEST(App, WithoutACanvasNothingIsDrawnAndTheFileIsSafe) {
   EXPECT_GT(fullPaints(p), 0u);
   EXPECT_EQ(p.list(), join({"A", "B", "C"}));
 }
+
+TEST(App, Event0x14InTheInitStateAndTheTokenGrantedAgain) {
+  Pemblo p(join({"A", "B"}));
+  p.key(kDown);
+  p.framework().changeState(1, p.framework().record());
+  ASSERT_EQ(p.state(), 1u);
+  p.platform().trace().clear();
+  p.repaint();
+  EXPECT_EQ(fullPaints(p), 1u);
+  p.key(kDown);  // keys belong to the main state
+  EXPECT_EQ(p.selected(), 2u);
+  p.framework().sendEvent(0x1E);
+  EXPECT_EQ(p.state(), 2u);
+  EXPECT_EQ(count(p, "UIS_CreateColorCanvas"), 1u);
+  EXPECT_NE(p.framework().record()->dialog, 0u);
+}
