@@ -34,6 +34,7 @@ Script commands (one or more a line, any case; # starts a comment):
   END                   the red end key (0x11)
   KEY 0xNN              any key code
   WAIT MS               advance the clock by MS milliseconds; timer ticks fire on the way
+                        (in the window, where the clock runs in real time: pause the script)
   TYPE "TEXT"           replace the text of the open character editor with TEXT (UTF-8;
                         \" and \\ inside the quotes)
   OK                    confirm the character editor
@@ -112,21 +113,29 @@ int run(int argc, char** argv) {
   std::string appName, keys, scriptFile, screenshot, dir, lang = "en", clockText, traceFile;
   bool headless = false;
   int scale = 3;
-  app.add_option("APP", appName, "kav, pemblo, or the path of an image")->required();
+  app.add_option("APP", appName, "kav, pemblo, or the path of an image")->required()->type_name("");
   app.add_flag("--headless", headless, "No window: run the script, then exit");
-  app.add_option("--keys", keys, "A script given on the command line: \"WORD ...\"");
-  app.add_option("--script", scriptFile, "A script file, one command a line (\"-\": standard input)");
-  app.add_option("--screenshot", screenshot, "Write the display to FILE.png at the end of the run");
+  app.add_option("--keys", keys, "A script given on the command line: \"WORD ...\"")
+      ->type_name("\"WORD ...\"");
+  app.add_option("--script", scriptFile, "A script file, one command a line (\"-\": standard input)")
+      ->type_name("FILE");
+  app.add_option("--screenshot", screenshot, "Write the display to FILE.png at the end of the run")
+      ->type_name("FILE.png");
   app.add_option("--dir", dir,
                  "Directory of the program file; pemblo's list file BlackList.txt lives there "
-                 "(default: $XDG_DATA_HOME/phone-sim or ~/.local/share/phone-sim, made if missing)");
+                 "(default: $XDG_DATA_HOME/phone-sim or ~/.local/share/phone-sim, made if missing)")
+      ->type_name("DIR");
   app.add_option("--lang", lang, "The phone's language: en or ru (default en)")
-      ->check(CLI::IsMember({"en", "ru"}));
+      ->check(CLI::IsMember({"en", "ru"}))
+      ->type_name("LANG");
   app.add_option("--clock", clockText, "The phone's time of day at start, HH:MM:SS "
-                                       "(default: headless 12:00:00, window the host's time)");
+                                       "(default: headless 12:00:00, window the host's time)")
+      ->type_name("HH:MM:SS");
   app.add_option("--scale", scale, "Window zoom in whole pixels (default 3)")
-      ->check(CLI::Range(1, 16));
-  app.add_option("--trace", traceFile, "Write the platform calls to FILE, one a line");
+      ->check(CLI::Range(1, 16))
+      ->type_name("N");
+  app.add_option("--trace", traceFile, "Write the platform calls to FILE, one a line")
+      ->type_name("FILE");
 
   try {
     app.parse(argc, argv);
