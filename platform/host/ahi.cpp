@@ -29,6 +29,7 @@ uint16_t applyRop(uint32_t rop, uint16_t p, uint16_t s, uint16_t d) {
 }
 
 bool ropReadsSource(uint32_t rop) { return ((rop >> 2 ^ rop) & 0x33) != 0; }
+bool ropReadsDest(uint32_t rop) { return ((rop >> 1 ^ rop) & 0x55) != 0; }
 
 const raster::Box kScreen{0, 0, Ahi::kWidth, Ahi::kHeight};
 
@@ -145,6 +146,7 @@ bool Ahi::bitBlt(uint32_t ctx, const AHIRECT_T& to, AHIPOINT_T from, Display& di
   Target dst(c->dst, drawing_, display);
   if (!dst) return false;
   const bool readsSource = ropReadsSource(c->rop);
+  const bool readsDest = ropReadsDest(c->rop);
   Target src(c->src, drawing_, display);
   if (readsSource && !src) return false;
 
@@ -168,7 +170,7 @@ bool Ahi::bitBlt(uint32_t ctx, const AHIRECT_T& to, AHIPOINT_T from, Display& di
         if (!srcArea.contains(sx, sy)) continue;  // nothing to copy from there
         s = before.empty() ? src.get(sx, sy) : before[sy * kWidth + sx];
       }
-      dst.put(x, y, applyRop(c->rop, c->brush, s, dst.get(x, y)));
+      dst.put(x, y, applyRop(c->rop, c->brush, s, readsDest ? dst.get(x, y) : 0));
     }
   }
   return true;
