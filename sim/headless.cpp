@@ -7,9 +7,9 @@
 
 namespace phone::sim {
 
-bool writeScreenshot(const std::filesystem::path& path) {
+bool writeScreenshot(const std::filesystem::path& path, ScreenView& view) {
   try {
-    writePng(path, platform().display());
+    view.writePng(path, platform());
     return true;
   } catch (const std::exception& e) {
     std::cerr << "phone: " << e.what() << "\n";
@@ -19,9 +19,10 @@ bool writeScreenshot(const std::filesystem::path& path) {
 
 int runHeadless(const RunOptions& options) {
   Platform& platform = phone::platform();
+  ScreenView view;
   ScriptRunner runner(
       platform, [&](uint32_t ms) { platform.framework().advance(ms); },
-      [](const std::string& note) { std::cerr << "phone: " << note << "\n"; });
+      [](const std::string& note) { std::cerr << "phone: " << note << "\n"; }, &view);
   for (const Command& command : options.commands) {
     try {
       if (!runner.run(command)) break;  // the program exited: the run ends
@@ -31,7 +32,7 @@ int runHeadless(const RunOptions& options) {
       return kExitFailure;
     }
   }
-  if (options.screenshot && !writeScreenshot(*options.screenshot)) return kExitFailure;
+  if (options.screenshot && !writeScreenshot(*options.screenshot, view)) return kExitFailure;
   // The end of the run closes the program as the phone would.
   if (platform.framework().running()) platform.framework().destroy();
   return kExitOk;

@@ -35,12 +35,12 @@ Script commands (one or more a line, any case; # starts a comment):
   KEY 0xNN              any key code
   WAIT MS               advance the clock by MS milliseconds; timer ticks fire on the way
                         (in the window, where the clock runs in real time: pause the script)
-  TYPE "TEXT"           replace the text of the open character editor with TEXT (UTF-8;
-                        \" and \\ inside the quotes)
+  TYPE "TEXT"           replace the whole text of the open character editor with TEXT
+                        (UTF-8; \" and \\ inside the quotes); the cursor goes to its end
   OK                    confirm the character editor
   BACK                  leave the character editor
   REPAINT               send the repaint event (0x14)
-  SHOT FILE.png         write the display now
+  SHOT FILE.png         write the screen now (the character editor while it is open)
 A word the runner does not know stops the run before it starts, naming the word and the
 line (exit status 2). A program that exits ends the run. Headless runs use virtual time and
 give the same screenshots for the same script.
@@ -53,9 +53,12 @@ Window keys:
   L                     the backlight key
   + / -                 zoom in / out (whole pixels)
   F12                   screenshot into the current directory
-While the character editor is open, typing edits its text (Cyrillic included), Backspace
-deletes, Enter or F1 confirms and Esc or F2 goes back. The window dims while the backlight
-is off. Closing the window closes the program as the phone would.
+While the character editor is open it has the keyboard: typed text (Cyrillic included) goes
+in at the cursor, up to the program's maximum (the count shows at the top right; + and -
+are text here, not zoom); Backspace and Delete delete before and after the cursor; Left,
+Right, Home and End move it; Enter or F2 (the right soft key, "OK") confirms; Esc goes back
+without a change; F1 does nothing. The window dims while the backlight is off. Closing the
+window closes the program as the phone would.
 
 Exit statuses:
   0  the run ended: the script finished, the program exited or the window was closed
@@ -119,7 +122,9 @@ int run(int argc, char** argv) {
       ->type_name("\"WORD ...\"");
   app.add_option("--script", scriptFile, "A script file, one command a line (\"-\": standard input)")
       ->type_name("FILE");
-  app.add_option("--screenshot", screenshot, "Write the display to FILE.png at the end of the run")
+  app.add_option("--screenshot", screenshot,
+                 "Write the screen (the display, or the character editor over it) to FILE.png "
+                 "at the end of the run")
       ->type_name("FILE.png");
   app.add_option("--dir", dir,
                  "Directory of the program file; pemblo's list file BlackList.txt lives there "

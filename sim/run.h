@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "screen_view.h"
 #include "script.h"
 
 namespace phone::sim {
@@ -28,7 +29,8 @@ int runHeadless(const RunOptions& options);
 bool windowAvailable();
 int runWindow(const RunOptions& options);
 
-// Writes the display at the end of a run; returns false after one line on standard error.
-bool writeScreenshot(const std::filesystem::path& path);
+// Writes what the screen shows (the display, or the character editor over it) at the end of a
+// run or on F12; returns false after one line on standard error.
+bool writeScreenshot(const std::filesystem::path& path, ScreenView& view);
 
 }  // namespace phone::sim

@@ -8,6 +8,7 @@
 #include "editor.h"
 #include "framework.h"
 #include "platform.h"
+#include "screen_view.h"
 
 namespace phone::sim {
 
@@ -215,8 +216,14 @@ std::u16string utf16(std::string_view utf8) {
 }
 
 ScriptRunner::ScriptRunner(Platform& platform, std::function<void(uint32_t)> wait,
-                           std::function<void(const std::string&)> warn)
-    : platform_(platform), wait_(std::move(wait)), warn_(std::move(warn)) {}
+                           std::function<void(const std::string&)> warn, ScreenView* view)
+    : platform_(platform),
+      wait_(std::move(wait)),
+      warn_(std::move(warn)),
+      ownView_(view ? nullptr : std::make_unique<ScreenView>()),
+      view_(view ? view : ownView_.get()) {}
+
+ScriptRunner::~ScriptRunner() = default;
 
 bool ScriptRunner::run(const Command& command) {
   Framework& framework = platform_.framework();
@@ -245,7 +252,7 @@ bool ScriptRunner::run(const Command& command) {
       framework.sendEvent(0x14);
       break;
     case Command::Kind::Shot:
-      writePng(command.text, platform_.display());
+      view_->writePng(command.text, platform_);
       break;
   }
   return framework.running();

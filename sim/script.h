@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,6 +15,8 @@ class Platform;
 }
 
 namespace phone::sim {
+
+class ScreenView;
 
 struct Command {
   enum class Kind { Key, Wait, Type, Ok, Back, Repaint, Shot };
@@ -42,9 +45,11 @@ uint8_t keyCode(std::string_view word, bool& known);
 class ScriptRunner {
  public:
   // `wait` advances the clock (headless: the framework's virtual time; the window lets real
-  // time pass). `warn` receives notes such as TYPE with no editor open.
+  // time pass). `warn` receives notes such as TYPE with no editor open. SHOT writes what
+  // `view` shows (the runner's own view when none is given).
   ScriptRunner(Platform& platform, std::function<void(uint32_t ms)> wait,
-               std::function<void(const std::string&)> warn);
+               std::function<void(const std::string&)> warn, ScreenView* view = nullptr);
+  ~ScriptRunner();
 
   // Runs one command. Returns false when the program has ended (the run ends with it).
   // Throws std::runtime_error when a SHOT cannot be written.
@@ -56,6 +61,8 @@ class ScriptRunner {
   Platform& platform_;
   std::function<void(uint32_t)> wait_;
   std::function<void(const std::string&)> warn_;
+  std::unique_ptr<ScreenView> ownView_;
+  ScreenView* view_;
 };
 
 // UTF-8 to 16-bit units (characters beyond the 16-bit plane become surrogate pairs).

@@ -7,10 +7,10 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "display.h"
 #include "editor.h"
-#include "editor_view.h"
 #include "framework.h"
 #include "platform.h"
 #include "run.h"
@@ -23,6 +23,8 @@ constexpr int W = Display::kWidth, H = Display::kHeight;
 constexpr int kMinScale = 1, kMaxScale = 16;
 // Held joystick keys repeat as the phone's do: after a pause, then steadily.
 constexpr uint64_t kRepeatDelayMs = 500, kRepeatPeriodMs = 150;
+// The character editor's cursor: on, then off, this long each.
+constexpr uint64_t kBlinkMs = 500;
 
 struct SdlDeleter {
   void operator()(SDL_Window* w) const { SDL_DestroyWindow(w); }
@@ -93,7 +95,7 @@ class Window {
     Framework& framework = platform.framework();
     ScriptRunner runner(
         platform, [&](uint32_t ms) { waitUntil_ = SDL_GetTicks64() + ms; },
-        [](const std::string& note) { std::cerr << "phone: " << note << "\n"; });
+        [](const std::string& note) { std::cerr << "phone: " << note << "\n"; }, &view_);
     size_t next = 0;
     uint64_t last = SDL_GetTicks64();
     bool closed = false;
@@ -111,7 +113,7 @@ class Window {
       const uint64_t now = SDL_GetTicks64();
       if (now > last) framework.advance(static_cast<uint32_t>(now - last));
       last = now;
-      if (held_ && now >= nextRepeat_ && framework.running()) {
+      if (held_ && now >= nextRepeat_ && framework.running() && !platform.editor().isOpen()) {
         framework.pressKey(held_);
         nextRepeat_ = now + kRepeatPeriodMs;
       }
@@ -130,7 +132,7 @@ class Window {
     }
 
     present();
-    if (options_.screenshot && !writeScreenshot(*options_.screenshot)) return kExitFailure;
+    if (options_.screenshot && !writeScreenshot(*options_.screenshot, view_)) return kExitFailure;
     // Closing the window closes the program as the phone would.
     if (framework.running()) framework.destroy();
     return kExitOk;
@@ -144,18 +146,11 @@ class Window {
 
   void handle(const SDL_Event& event) {
     Platform& platform = phone::platform();
-    Editor& editor = platform.editor();
     if (event.type == SDL_KEYUP) {
       if (phoneKey(event.key.keysym.sym) == held_) held_ = 0;
       return;
     }
-    if (event.type == SDL_TEXTINPUT && editor.isOpen()) {
-      try {
-        editor.type(editor.text() + utf16(event.text.text));
-      } catch (const std::invalid_argument&) {
-      }
-      return;
-    }
+    if (platform.editor().isOpen()) return handleEditor(event);
     if (event.type != SDL_KEYDOWN || event.key.repeat) return;
     const SDL_Keycode key = event.key.keysym.sym;
     switch (key) {
@@ -163,20 +158,6 @@ class Window {
       case SDLK_MINUS: case SDLK_KP_MINUS: return zoom(-1);
       case SDLK_F12: return screenshot();
       default: break;
-    }
-    if (editor.isOpen()) {
-      // The character editor has the keyboard: text, Backspace, confirm and back.
-      if (key == SDLK_BACKSPACE && !editor.text().empty()) {
-        std::u16string text = editor.text();
-        text.pop_back();
-        if (!text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) text.pop_back();
-        editor.type(text);
-      } else if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_F1) {
-        editor.ok();
-      } else if (key == SDLK_ESCAPE || key == SDLK_F2) {
-        editor.back();
-      }
-      return;
     }
     const uint8_t code = phoneKey(key);
     if (!code) return;
@@ -186,6 +167,52 @@ class Window {
       nextRepeat_ = SDL_GetTicks64() + kRepeatDelayMs;
     }
   }
+
+  // The character editor has the keyboard: typed text goes in at the cursor (so + and - are
+  // text here, not zoom), the editing keys repeat as the host's keyboard does, Enter or F2
+  // (the right soft key) confirms, Esc goes back; F1 does nothing.
+  void handleEditor(const SDL_Event& event) {
+    Editor& editor = phone::platform().editor();
+    held_ = 0;
+    if (event.type == SDL_TEXTINPUT) {
+      std::u16string text;
+      try {
+        text = utf16(event.text.text);
+      } catch (const std::invalid_argument&) {
+        return;
+      }
+      // The line holds no control characters.
+      std::erase_if(text, [](char16_t u) { return u < 0x20 || u == 0x7F; });
+      editor.insert(text);
+      return restartBlink();
+    }
+    if (event.type != SDL_KEYDOWN) return;
+    const SDL_Keycode key = event.key.keysym.sym;
+    const bool repeat = event.key.repeat != 0;
+    switch (key) {
+      case SDLK_BACKSPACE: editor.backspace(); break;
+      case SDLK_DELETE: editor.del(); break;
+      case SDLK_LEFT: editor.left(); break;
+      case SDLK_RIGHT: editor.right(); break;
+      case SDLK_HOME: editor.home(); break;
+      case SDLK_END: editor.end(); break;
+      case SDLK_RETURN: case SDLK_KP_ENTER: case SDLK_F2:
+        if (!repeat) editor.ok();
+        break;
+      case SDLK_ESCAPE:
+        if (!repeat) editor.back();
+        break;
+      case SDLK_F12:
+        if (!repeat) screenshot();
+        break;
+      default: return;
+    }
+    restartBlink();
+  }
+
+  // The cursor shows at once after each key, then blinks.
+  void restartBlink() { blinkStart_ = SDL_GetTicks64(); }
+  bool cursorShown() const { return (SDL_GetTicks64() - blinkStart_) / kBlinkMs % 2 == 0; }
 
   void zoom(int step) {
     scale_ = std::clamp(scale_ + step, kMinScale, kMaxScale);
@@ -201,27 +228,22 @@ class Window {
 
   void screenshot() {
     const std::filesystem::path name = screenshotName();
-    if (writeScreenshot(name)) std::cerr << "phone: screenshot " << name.string() << "\n";
+    if (writeScreenshot(name, view_)) std::cerr << "phone: screenshot " << name.string() << "\n";
   }
 
-  // What the window shows: the frame, or the character editor over it, dimmed while the
+  // What the screen shows (the frame, or the character editor over it), dimmed while the
   // backlight is off.
   void present() {
     Platform& platform = phone::platform();
-    const Display& display = phone::platform().display();
-    frame_.assign(display.frame().begin(), display.frame().end());
-    if (platform.editor().isOpen()) {
-      if (!font_) font_.emplace();
-      drawEditor(platform.editor(), *font_, frame_);
-    }
-    const bool dim = !display.backlight();
+    const std::vector<Rgb>& frame = view_.compose(platform, cursorShown());
+    const bool dim = !platform.display().backlight();
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) != 0) return;
     for (int y = 0; y < H; ++y) {
       auto* row = static_cast<uint8_t*>(pixels) + y * pitch;
       for (int x = 0; x < W; ++x) {
-        const Rgb c = frame_[y * W + x];
+        const Rgb c = frame[y * W + x];
         row[3 * x] = dim ? c.r / 4 : c.r;
         row[3 * x + 1] = dim ? c.g / 4 : c.g;
         row[3 * x + 2] = dim ? c.b / 4 : c.b;
@@ -239,8 +261,8 @@ class Window {
   SdlPtr<SDL_Window> window_;
   SdlPtr<SDL_Renderer> renderer_;
   SdlPtr<SDL_Texture> texture_;
-  std::vector<Rgb> frame_;
-  std::optional<Unifont> font_;
+  ScreenView view_;
+  uint64_t blinkStart_ = 0;
   uint8_t held_ = 0;
   uint64_t nextRepeat_ = 0;
   uint64_t waitUntil_ = 0;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "display.h"
+
 extern char** environ;
 
 namespace phone::testing {
@@ -177,6 +179,24 @@ TEST_F(CommandTest, ScriptFromStandardInputDrivesTheEditor) {
   EXPECT_NE(trace.find("APP_Exit"), std::string::npos) << trace;
 }
 
+TEST_F(CommandTest, ScreenshotsShowTheCharacterEditorWhileItIsOpen) {
+  const fs::path open = dir / "open.png", closed = dir / "closed.png", end = dir / "end.png";
+  const Result r = phone({image("fixture"), "--headless", "--dir", (dir / "data").string(),
+                          "--keys", "KEY 0x06 TYPE \"Ёлка\" SHOT " + open.string() +
+                                        " BACK SHOT " + closed.string() + " KEY 0x06",
+                          "--screenshot", end.string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  int w = 0, h = 0;
+  const std::vector<Rgb> editor = readPng(open, w, h), program = readPng(closed, w, h);
+  // The editor's title bar, not the program's picture.
+  EXPECT_EQ(editor[0], (Rgb{0x20, 0x40, 0x90}));
+  EXPECT_NE(editor, program);
+  // The screenshot at the end of the run too: the editor open again on the program's text.
+  const std::vector<Rgb> last = readPng(end, w, h);
+  EXPECT_EQ(last[0], (Rgb{0x20, 0x40, 0x90}));
+  EXPECT_NE(last, editor);
+}
+
 TEST_F(CommandTest, DefaultDirectoryIsMadeInTheUsersDataDirectory) {
   const Result r = phone({image("fixture"), "--headless"});
   EXPECT_EQ(r.status, 0) << r.err;
@@ -189,8 +209,10 @@ TEST_F(CommandTest, HelpDocumentsOptionsScriptWindowKeysAndExitStatuses) {
   for (const char* text :
        {"--headless", "--keys", "--script", "--screenshot", "--dir", "--lang", "--clock",
         "--scale", "--trace", "--version", "kav, pemblo", "MENU", "SOFT2", "SELECT", "LIGHT",
-        "END", "KEY 0xNN", "WAIT MS", "TYPE \"TEXT\"", "replace the text", "OK", "BACK",
-        "REPAINT", "SHOT FILE.png", "F12", "Esc", "F1", "+ / -", "Exit statuses", "  2  "})
+        "END", "KEY 0xNN", "WAIT MS", "TYPE \"TEXT\"", "replace the whole text", "OK", "BACK",
+        "REPAINT", "SHOT FILE.png", "F12", "Esc", "F1", "+ / -", "Exit statuses", "  2  ",
+        "at the cursor", "Backspace and Delete", "Home and End", "Enter or F2",
+        "F1 does nothing"})
     EXPECT_NE(r.out.find(text), std::string::npos) << text;
   const Result v = phone({"--version"});
   EXPECT_EQ(v.status, 0);
