@@ -9,32 +9,17 @@ namespace {
 
 bool overlayShown() { return OnMenu || ExitMenu || About || Write; }
 
-void moveMenu(INT16 step) {
-  const UINT16 last = charCol(menu, MENU_SEPARATOR);
-  if (step < 0) {
-    setmenu = setmenu == 0 ? last : (UINT16)(setmenu - 1);
-  } else {
-    setmenu = setmenu >= last ? 0 : (UINT16)(setmenu + 1);
-  }
+// One step up or down through 0..top, going round at either end.
+UINT16 wrapStep(UINT16 value, UINT16 top, INT16 step) {
+  if (step < 0) return value == 0 ? top : (UINT16)(value - 1);
+  return value >= top ? 0 : (UINT16)(value + 1);
 }
 
-void stepColour(INT16 step) {
-  UINT16& index = sett[setedit];
-  const UINT16 top = settmax[setedit];
-  if (step < 0) {
-    index = index == 0 ? top : (UINT16)(index - 1);
-  } else {
-    index = index >= top ? 0 : (UINT16)(index + 1);
-  }
-}
+void moveMenu(INT16 step) { setmenu = wrapStep(setmenu, charCol(menu, MENU_SEPARATOR), step); }
 
-void stepBand(INT16 step) {
-  if (step < 0) {
-    setedit = setedit == 0 ? BAND_COUNT - 1 : (UINT16)(setedit - 1);
-  } else {
-    setedit = setedit >= BAND_COUNT - 1 ? 0 : (UINT16)(setedit + 1);
-  }
-}
+void stepColour(INT16 step) { sett[setedit] = wrapStep(sett[setedit], settmax[setedit], step); }
+
+void stepBand(INT16 step) { setedit = wrapStep(setedit, BAND_COUNT - 1, step); }
 
 // The menu rises above the soft-key line into the main area, which only the background fill
 // clears: the paint that shows the chosen overlay fills first, or the closed menu would stay

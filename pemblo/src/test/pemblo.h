@@ -58,6 +58,8 @@ void del();
 void replace();
 // Counts again when the last count could not read the file (the selection kept in range).
 void check_count();
+// Selects the last record: with len 12 page 0, line 12; with len 13 page 1, line 1.
+void select_last();
 
 // ---- List view (view.cpp) ----
 extern WCHAR bf[BUF_SIZE];

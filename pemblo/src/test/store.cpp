@@ -149,16 +149,6 @@ void settle(UINT8 done, UINT32 new_size, UINT32 new_records, UINT32 old_size,
 
 UINT32 selected() { return (UINT32)pg * mx + set; }
 
-// The last record: with len 12 page 0, line 12; with len 13 page 1, line 1.
-void select_last() {
-  pg = (UINT8)__rt_udiv(mx, len);
-  set = (UINT8)(len - pg * mx);
-  if (set == 0) {
-    set = mx;
-    pg = (UINT8)(pg - 1);
-  }
-}
-
 // After a change that did not happen, or a file that holds fewer records than before, the
 // selection must still name a record.
 void keep_selection() {
@@ -188,7 +178,26 @@ Piece separator(const UINT8* data, UINT32 size) {
   return p;
 }
 
+// Reads the whole file before a change. When it cannot, the change is abandoned and the count
+// taken again, so that the list shows what is really on disk.
+UINT8 load_for_change(UINT8** data, UINT32* size) {
+  if (load(data, size)) return 1;
+  all();
+  keep_selection();
+  return 0;
+}
+
 }  // namespace
+
+// The last record: with len 12 page 0, line 12; with len 13 page 1, line 1.
+void select_last() {
+  pg = (UINT8)__rt_udiv(mx, len);
+  set = (UINT8)(len - pg * mx);
+  if (set == 0) {
+    set = mx;
+    pg = (UINT8)(pg - 1);
+  }
+}
 
 extern "C" {
 
@@ -250,11 +259,7 @@ void add_one() {
   UINT8* data;
   UINT32 size;
   UINT8 done = 0;
-  if (!load(&data, &size)) {
-    all();
-    keep_selection();
-    return;
-  }
+  if (!load_for_change(&data, &size)) return;
   UINT32 records = count_records(data, size);
   if (data) suFreeMem(data);
   UINT32 n = (UINT32)strlen(buf);
@@ -275,11 +280,7 @@ void add() {
   UINT8* data;
   UINT32 size;
   UINT8 done = 0;
-  if (!load(&data, &size)) {
-    all();
-    keep_selection();
-    return;
-  }
+  if (!load_for_change(&data, &size)) return;
   UINT32 records = count_records(data, size);
   Piece p[3];
   p[0].data = data;
@@ -302,11 +303,7 @@ void del() {
   UINT32 size;
   UINT8 done = 0;
   UINT32 s = selected();
-  if (!load(&data, &size)) {
-    all();
-    keep_selection();
-    return;
-  }
+  if (!load_for_change(&data, &size)) return;
   UINT32 records = count_records(data, size);
   UINT32 new_size = 0;
   if (size > 0 && s >= 1 && s <= records) {
@@ -344,11 +341,7 @@ void replace() {
   UINT32 size;
   UINT8 done = 0;
   UINT32 s = selected();
-  if (!load(&data, &size)) {
-    all();
-    keep_selection();
-    return;
-  }
+  if (!load_for_change(&data, &size)) return;
   UINT32 records = count_records(data, size);
   UINT32 new_size = 0;
   // The record count stays the same; beyond MAX_RECORDS the edited record would land out of

@@ -165,12 +165,7 @@ void select_prev() {
     pg = (UINT8)(pg - 1);
     set = mx;
   } else {
-    pg = (UINT8)__rt_udiv(mx, len);
-    set = (UINT8)(len - pg * mx);
-    if (set == 0) {
-      set = mx;
-      pg = (UINT8)(pg - 1);
-    }
+    select_last();  // from the first record round to the last
   }
 }
 
