@@ -142,10 +142,10 @@ uint32_t Files::close(FILE_HANDLE_T handle) {
     return failing ? 1 : 0;
   }
   // Replace the old file only with a complete, durable new content.
-  bool ok = !failing && !file.failed && ::fsync(file.fd) == 0;
+  bool ok = !failing && !file.failed && (!durable_ || ::fsync(file.fd) == 0);
   ok = ::close(file.fd) == 0 && ok;
   if (ok && std::rename(file.temp.c_str(), file.path.c_str()) == 0) {
-    fsyncDirectory(file.path);
+    if (durable_) fsyncDirectory(file.path);
     return 0;
   }
   ::unlink(file.temp.c_str());

@@ -38,6 +38,11 @@ class Files {
   uint64_t count(FileOp op) const { return count_[index(op)]; }
   size_t openFiles() const { return open_.size(); }
 
+  // Durable replace (fsync of the new content and its directory) is the phone's behaviour;
+  // tests and the fuzzer, which write thousands of throw-away files, may do without it. The
+  // replace stays atomic either way.
+  void setDurable(bool on) { durable_ = on; }
+
   // Closes every open file without replacing anything, as a crash would.
   void abandonAll();
   void reset();
@@ -57,6 +62,7 @@ class Files {
   FILE_HANDLE_T next_ = 1;
   std::array<uint64_t, 4> count_{};
   std::array<uint64_t, 4> failAt_{};
+  bool durable_ = true;
 };
 
 }  // namespace phone

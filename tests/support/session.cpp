@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "files.h"
 #include "language.h"
 #include "log.h"
 #include "memory.h"
@@ -28,6 +29,7 @@ std::filesystem::path makeTempDir() {
 Session::Session(SessionOptions options) : options_(std::move(options)) {
   auto& p = phone::platform();
   p.reset();
+  p.files().setDurable(false);  // thousands of throw-away files: atomic, not flushed to disk
   p.trace().enable(true);
   p.language().set(options_.language);
   p.clock().setTimeOfDay(options_.clock);

@@ -146,6 +146,7 @@ class Run {
     pos_ = 2 + n;
     auto& p = phone::platform();
     p.reset();
+    p.files().setDurable(false);
 #if PEMBLO_FUZZ_PIN_IMAGE
     static PinnedImage pinned;
     pinned.restore();
