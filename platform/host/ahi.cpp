@@ -155,6 +155,18 @@ bool Ahi::bitBlt(uint32_t ctx, const AHIRECT_T& to, AHIPOINT_T from, Display& di
   const raster::Box srcArea = c->clipSrc ? kScreen.cut(*c->clipSrc) : kScreen;
   const long dx = long(from.x) - to.x1, dy = long(from.y) - to.y1;
 
+  // The copy of the finished drawing surface to the display, once per screen: straight through.
+  if ((c->rop & 0xFF) == (AHIROP_SRCCOPY & 0xFF) && c->src == kDrawingSurface &&
+      c->dst == kDisplaySurface) {
+    const raster::Box b = area.cut({srcArea.x1 - dx, srcArea.y1 - dy, srcArea.x2 - dx,
+                                    srcArea.y2 - dy});
+    for (long y = b.y1; y < b.y2; ++y) {
+      const uint16_t* row = &drawing_[(y + dy) * kWidth];
+      for (long x = b.x1; x < b.x2; ++x) display.set(int(x), int(y), widen565(row[x + dx]));
+    }
+    return true;
+  }
+
   // A copy within one surface reads the source as it was before the copy.
   std::vector<uint16_t> before;
   if (readsSource && c->src == c->dst) {
