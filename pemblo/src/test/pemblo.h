@@ -58,6 +58,9 @@ void del();
 void replace();
 // Counts again when the last count could not read the file (the selection kept in range).
 void check_count();
+// Reads the first `size` bytes of the list file into a new block; 0 when they cannot be read
+// whole.
+UINT8* read_whole(UINT32 size);
 // Selects the last record: with len 12 page 0, line 12; with len 13 page 1, line 1.
 void select_last();
 

@@ -18,6 +18,26 @@ UINT32 file_records = 1;
 
 }  // extern "C"
 
+// Reads the first `size` bytes of the list file into a new block. Returns the block, or 0
+// (nothing held) when they cannot be read whole.
+UINT8* read_whole(UINT32 size) {
+  UINT8* block = (UINT8*)suAllocMem(size, 0);
+  if (!block) return 0;
+  FILE_HANDLE_T f = DL_FsOpenFile(file_name, FILE_READ_MODE, 0);
+  if (f == FILE_HANDLE_INVALID) {
+    suFreeMem(block);
+    return 0;
+  }
+  UINT32 done = 0;
+  UINT32 r = DL_FsReadFile(block, size, 1, f, &done);
+  DL_FsCloseFile(f);
+  if (r != 0 || done != size) {
+    suFreeMem(block);
+    return 0;
+  }
+  return block;
+}
+
 namespace {
 
 const char kDefault[] = "+80501234567 info";
@@ -42,19 +62,10 @@ UINT8 load(UINT8** data, UINT32* size) {
   if (!have_path()) return 0;
   UINT32 n = DL_FsSGetFileSize(file_name, 0);
   if (n == 0) return 1;
-  UINT8* block = (UINT8*)suAllocMem(n, 0);
-  if (!block) return 0;
-  FILE_HANDLE_T f = DL_FsOpenFile(file_name, FILE_READ_MODE, 0);
-  if (f == FILE_HANDLE_INVALID) {
-    suFreeMem(block);
-    return 0;
-  }
-  UINT32 done = 0;
-  UINT32 r = DL_FsReadFile(block, n, 1, f, &done);
-  DL_FsCloseFile(f);
+  UINT8* block = read_whole(n);
   // A file that changed size while it was read is not known whole either.
-  if (r != 0 || done != n || DL_FsSGetFileSize(file_name, 0) != n) {
-    suFreeMem(block);
+  if (!block || DL_FsSGetFileSize(file_name, 0) != n) {
+    if (block) suFreeMem(block);
     return 0;
   }
   *data = block;

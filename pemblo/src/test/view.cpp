@@ -20,21 +20,7 @@ const UINT16 kScreenW = 176;
 // 0 when there is nothing to show or it cannot be read whole.
 UINT8* read_list(UINT32 size) {
   if (size == 0 || file_name[0] == 0) return 0;
-  UINT8* block = (UINT8*)suAllocMem(size, 0);
-  if (!block) return 0;
-  FILE_HANDLE_T f = DL_FsOpenFile(file_name, FILE_READ_MODE, 0);
-  if (f == FILE_HANDLE_INVALID) {
-    suFreeMem(block);
-    return 0;
-  }
-  UINT32 done = 0;
-  UINT32 r = DL_FsReadFile(block, size, 1, f, &done);
-  DL_FsCloseFile(f);
-  if (r != 0 || done != size) {
-    suFreeMem(block);
-    return 0;
-  }
-  return block;
+  return read_whole(size);
 }
 
 void record_colour(UINT8 selected) {
