@@ -76,5 +76,17 @@ void fail_next_close();
 
 }  // namespace fake
 
+namespace check {
+
+// Runs `draw` and reports the platform calls it made.
+template <typename Draw>
+void calls_of(const char* name, Draw draw) {
+  fake::restart_calls();
+  draw();
+  report(name, fake::calls());
+}
+
+}  // namespace check
+
 // The checks of one program (kav_checks.cpp or pemblo_checks.cpp).
 extern "C" void run_checks();

@@ -8,15 +8,9 @@
 namespace {
 
 using check::Digest;
+using check::calls_of;
 using check::report;
 
-// Runs `draw` and reports the platform calls it made.
-template <typename Draw>
-void calls_of(const char* name, Draw draw) {
-  fake::restart_calls();
-  draw();
-  report(name, fake::calls());
-}
 
 void band_colours() {
   Digest d;

@@ -7,14 +7,9 @@
 namespace {
 
 using check::Digest;
+using check::calls_of;
 using check::report;
 
-template <typename Draw>
-void calls_of(const char* name, Draw draw) {
-  fake::restart_calls();
-  draw();
-  report(name, fake::calls());
-}
 
 void text_tables() {
   Digest units;
